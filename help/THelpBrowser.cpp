@@ -1,0 +1,3 @@
+#include "help/THelpBrowser.h"
+
+THelpBrowser::THelpBrowser(QWidget* parent) : QTextBrowser(parent) {}
