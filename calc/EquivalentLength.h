@@ -9,11 +9,11 @@
 namespace calc {
 
 struct EquivalentLengthInputs {
-    bool copper1 = true;        // sRadioButton2 checked
-    double crossSection1 = 6;   // sDecimalSpinEdit5
-    double length1 = 8;         // sDecimalSpinEdit8
-    bool copper2 = false;       // sRadioButton4 checked
-    double crossSection2 = 16;  // sDecimalSpinEdit7
+    bool copper1 = true;       // sRadioButton2 checked
+    double crossSection1 = 6;  // sDecimalSpinEdit5
+    double length1 = 8;        // sDecimalSpinEdit8
+    bool copper2 = false;      // sRadioButton4 checked
+    double crossSection2 = 16; // sDecimalSpinEdit7
 };
 
 LabelWrites RunEquivalentLength(const EquivalentLengthInputs& in, const NumberFormat& fmt);
