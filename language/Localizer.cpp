@@ -55,6 +55,8 @@ void SetItemText(QComboBox* combo, int index, const QString& text) {
 // Only text properties are written, so a stray line cannot turn a number or
 // a flag of a control into garbage, nor add properties the control lacks.
 void SetTextProperty(QObject* target, const std::string& name, const QString& text) {
+    if (name == "objectName") // renaming would lose the control for good
+        return;
     const QMetaObject* meta = target->metaObject();
     const int index = meta->indexOfProperty(name.c_str());
     if (index >= 0) {

@@ -199,7 +199,9 @@ TEST_F(LocalizerTest, DamagedFilesApplyWhatTheyCan) {
         header + good + "sNoSuchLabel.text=x\nNoWindow.text=y\n",
         header + good + "sGroupBox1.title=bad \\q escape\n",
         header + good + "sComboBox3.items[5]=past the list\nsComboBox3.count=7\n",
-        header + good + "sComboBox3.maxVisibleItems=3\nsLabel1.noSuchProperty=x\n",
+        header + good +
+            "sComboBox3.maxVisibleItems=3\nsLabel1.noSuchProperty=x\n"
+            "sGroupBox1.objectName=renamed\n",
     };
     for (const QByteArray& bytes : cases) {
         window = std::make_unique<SampleWindow>();
@@ -211,6 +213,7 @@ TEST_F(LocalizerTest, DamagedFilesApplyWhatTheyCan) {
         EXPECT_EQ(window->combo->count(), 2);
         EXPECT_EQ(window->combo->maxVisibleItems(), 10);
         EXPECT_FALSE(window->label->property("noSuchProperty").isValid());
+        EXPECT_EQ(window->group->objectName(), "sGroupBox1");
     }
 }
 
