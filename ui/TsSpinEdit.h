@@ -11,7 +11,9 @@
 
 // Integer field. Value() reads the text as it stands: empty reads 0, a text
 // that is not a whole number reads MinValue, a typed number outside the range
-// is read unchanged.
+// is read unchanged. Stepping, setValue and leaving the field bring it into
+// range; Enter does not. Changing the limits leaves the text alone.
+// DigitsOnly refuses every typed character but 0-9, the minus included.
 class TsSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
     Q_PROPERTY(qlonglong MinValue READ MinValue WRITE setMinValue)
@@ -48,8 +50,13 @@ protected:
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    qint64 clamped(qint64 v) const;
+    qint64 stepped(int steps) const;
+    void onTextChanged();
+
     // Most fields have no upper limit and hold no negative value.
     qint64 min_ = 0;
     qint64 max_ = std::numeric_limits<qint64>::max();
@@ -60,7 +67,9 @@ private:
 // Decimal field. Value() is the typed number brought into range at once;
 // empty text or not a number reads as 0 brought into range. The text shows
 // DecimalPlaces decimals without trailing zeros, with the program's decimal
-// separator; "," and "." are both accepted when typed.
+// separator; "," and "." are both accepted when typed. A minus can be typed
+// only where MinValue < 0; other characters that cannot make a number are
+// refused. Extra decimals may be typed and are rounded away on leaving.
 class TsDecimalSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
     Q_PROPERTY(double MinValue READ MinValue WRITE setMinValue)
@@ -73,7 +82,7 @@ public:
     explicit TsDecimalSpinEdit(QWidget* parent = nullptr);
 
     double Value() const;
-    void setValue(double value); // brought into range, text corrected; fires changed() if it changes
+    void setValue(double value); // brought into range and rounded; fires changed() if it changes
 
     double MinValue() const { return min_; }
     double MaxValue() const { return max_; }
@@ -82,7 +91,7 @@ public:
     void setMinValue(double v);
     void setMaxValue(double v);
     void setIncrement(double v) { increment_ = v; }
-    void setDecimalPlaces(int n);
+    void setDecimalPlaces(int n); // 0..15; a number on show is shown again
 
     QString Text() const;
     void setText(const QString& text); // as typed: text not corrected
@@ -97,8 +106,14 @@ protected:
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    double clamped(double v) const;
+    double stepped(int steps) const;
+    QString display(double v) const;
+    void onTextChanged();
+
     double min_ = 0;
     double max_ = std::numeric_limits<double>::max();
     double increment_ = 1;
