@@ -210,6 +210,18 @@ TEST_F(HelpBrowserTest, CrossLinksBetweenPages) {
     }
 }
 
+TEST_F(HelpBrowserTest, ResourceNamesMatchWithoutRegardToCase) {
+    browser.Navigate(THelpBrowser::HelpAddress("сип"));
+    EXPECT_EQ(Title(), "Типы самонесущих изолированных проводов");
+    const QUrl image(THelpBrowser::HelpAddress("RT_RCDATA/ф3r"));
+    EXPECT_FALSE(
+        browser.loadResource(QTextDocument::ImageResource, image).value<QImage>().isNull());
+    EXPECT_FALSE(
+        browser
+            .loadResource(QTextDocument::HtmlResource, QUrl(THelpBrowser::HelpAddress("НЕТТАКОЙ")))
+            .isValid());
+}
+
 TEST_F(HelpBrowserTest, MethodologyImagesAreFoundAtTheirSizes) {
     const std::map<QString, std::vector<std::pair<QString, QSize>>> pages = {
         {"МЕТОДИКА380",
