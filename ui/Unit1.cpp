@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -177,8 +178,12 @@ void TForm1::FormClose() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         FormShow();
+        // Long material names show from their start, not their end.
+        ui->sComboBox3->lineEdit()->setCursorPosition(0);
+        ui->sComboBox1->lineEdit()->setCursorPosition(0);
+    }
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
