@@ -1,5 +1,6 @@
 // Start-up of the program: the application, the main window, the message loop.
 
+#include "language/Localizer.h"
 #include "ui/Unit1.h"
 
 #include <QApplication>
@@ -7,9 +8,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
-    // The localizer's automatic translation of new windows is switched on
-    // here, before the main window exists; its language is loaded later, by
-    // OpenConfig while the window is created.
+    // Automatic translation of new windows is on before the main window
+    // exists; the language itself is loaded later, by OpenConfig while the
+    // window is created.
+    Localizer::Instance().SetAutoTranslate(true);
 
     Form1 = new TForm1();
     Form1->show();

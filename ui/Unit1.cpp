@@ -3,6 +3,9 @@
 #include "calc/Branch.h"
 #include "calc/EquivalentLength.h"
 #include "calc/TrunkLine.h"
+#include "help/THelpBrowser.h"
+#include "language/ApplyLanguage.h"
+#include "language/Localizer.h"
 #include "ui/Hints.h"
 #include "ui/ProgramNumberFormat.h"
 #include "ui_Unit1.h"
@@ -11,13 +14,16 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTabBar>
 
 TForm1* Form1 = nullptr;
 
@@ -63,8 +69,32 @@ TForm1::TForm1(const QString& applicationDirectory, QWidget* parent)
     PrepareApplication();
     ui->setupUi(this);
     RestoreHintLineEnds(this);
-    // A wider fallback font may need more room than the design size.
-    setMinimumSize(minimumSize().expandedTo(layout()->totalMinimumSize()));
+    caption_ = windowTitle();
+    // Qt's style sheets lose inherited fonts when they are switched (a page
+    // polished while it had no parent, or unpolished, falls back to the
+    // application font), so the form's own fonts are put back after every
+    // change of the look.
+    designFonts_.emplace_back(this, font());
+    for (QWidget* w : findChildren<QWidget*>())
+        designFonts_.emplace_back(w, w->font());
+    sSkinManager1 = new SkinManager(this);
+    connect(sSkinManager1, &SkinManager::lookChanged, this, &TForm1::restoreDesignFonts);
+    restoreDesignFonts();
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider1->setSkinManager(sSkinManager1);
+    ui->sSkinSelector1->setSkinManager(sSkinManager1);
+    connect(sSkinProvider1, &TsSkinProvider::titleChanged, this, &TForm1::updateTitle);
+    updateTitle();
+    // The help strip keeps the colour of the help pages under any style.
+    QPalette strip = ui->sPanel8->palette();
+    strip.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xDD));
+    ui->sPanel8->setPalette(strip);
+    Localizer::Instance().TranslateNewWindow(this);
+    // The window never gets smaller than its design size or than what its
+    // texts need in the current font, style and language: the top layout
+    // keeps the minimum up to date.
+    ensurePolished();
+    layout()->activate();
     resize(size().expandedTo(minimumSize()));
     Form1 = this;
     setWindowIcon(ApplicationIcon());
@@ -72,6 +102,8 @@ TForm1::TForm1(const QString& applicationDirectory, QWidget* parent)
     for (QLabel* label : findChildren<QLabel*>())
         labels_.emplace(Std(label->objectName()), label);
     ui->sMemo1->installEventFilter(this);
+    ui->sPageControl1->tabBar()->setMouseTracking(true);
+    ui->sPageControl1->tabBar()->installEventFilter(this);
     connectHandlers();
 
     // Centred on the screen at every start; the size is not kept.
@@ -141,6 +173,24 @@ void TForm1::connectHandlers() {
     for (QRadioButton* button :
          {f.sRadioButton1, f.sRadioButton2, f.sRadioButton3, f.sRadioButton4})
         onChecked(button, &TForm1::sRadioButton2Click);
+
+    // Interface page.
+    onChecked(f.sRadioButton7, &TForm1::sRadioButton7Click);
+    onChecked(f.sRadioButton8, &TForm1::sRadioButton8Click);
+    onChecked(f.sRadioButton9, &TForm1::sRadioButton9Click);
+    connect(f.sCheckBox1, &QCheckBox::toggled, this, &TForm1::sCheckBox1Click);
+
+    // Page control and help page.
+    connect(f.sPageControl1, &QTabWidget::currentChanged, this, &TForm1::sPageControl1Change);
+    connect(f.ToolButton8, &QToolButton::clicked, this, &TForm1::ToolButton8Click);
+    connect(f.ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+    connect(f.ToolButton6, &QToolButton::clicked, this, &TForm1::ToolButton6Click);
+    connect(f.WebBrowser1, &THelpBrowser::BeforeNavigate2, this,
+            &TForm1::WebBrowser1BeforeNavigate2);
+    connect(f.WebBrowser1, &THelpBrowser::CommandStateChange, this,
+            &TForm1::WebBrowser1CommandStateChange);
+    connect(f.WebBrowser1, &THelpBrowser::NavigateComplete2, this,
+            &TForm1::WebBrowser1NavigateComplete2);
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -153,11 +203,24 @@ void TForm1::FormCreate(const QString& applicationDirectory) {
         dir += QLatin1Char('/');
     applicationDirectory_ = dir;
     skinDirectory_ = applicationDirectory_ + QStringLiteral("Styles");
+    sSkinManager1->setSkinDirectory(skinDirectory_);
 
-    // OpenConfig: the saved inputs and interface choices go here, after the
-    // skin directory is known; each restored control runs its handler.
+    // Each restored control runs its handler, so calculators run here too.
+    OpenConfig();
 
-    // The help start page is loaded here, after the settings.
+    LoadHelpStartPage();
+}
+
+void TForm1::LoadHelpStartPage() {
+    THelpBrowser* browser = ui->WebBrowser1;
+    if (!browser)
+        return;
+    browser->Navigate(THelpBrowser::StartAddress());
+    // The viewer loads synchronously; the wait is only a guard, and bounded.
+    QElapsedTimer waited;
+    waited.start();
+    while (browser->ReadyState() < 2 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents();
 }
 
 void TForm1::FormShow() {
@@ -173,7 +236,10 @@ void TForm1::FormPaint() {
 }
 
 void TForm1::FormClose() {
-    // SaveConfig: every input and choice is written here, at every close.
+    SaveConfig();
+    // The browser goes first, before the rest of the window.
+    delete ui->WebBrowser1;
+    ui->WebBrowser1 = nullptr;
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -199,6 +265,17 @@ void TForm1::closeEvent(QCloseEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->sMemo1 && event->type() == QEvent::Enter)
         sMemo1MouseEnter();
+    if (watched == ui->sPageControl1->tabBar()) {
+        // The tab bar reports no per-tab leave; follow the tab under the pointer.
+        int under = -1;
+        if (event->type() == QEvent::MouseMove)
+            under = ui->sPageControl1->tabBar()->tabAt(static_cast<QMouseEvent*>(event)->pos());
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave) {
+            if (hoveredTab_ >= 0 && under != hoveredTab_)
+                sPageControl1TabMouseLeave(hoveredTab_);
+            hoveredTab_ = under;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -342,4 +419,102 @@ void TForm1::sDecimalSpinEdit5Change() {
 }
 void TForm1::sRadioButton2Click() {
     Calculationlength();
+}
+
+// ---------------------------------------------------------------- interface page
+
+void TForm1::setCaption(const QString& caption) {
+    caption_ = caption;
+    updateTitle();
+}
+
+void TForm1::restoreDesignFonts() {
+    for (const auto& [widget, designFont] : designFonts_)
+        if (widget && widget->font() != designFont)
+            widget->setFont(designFont);
+}
+
+void TForm1::updateTitle() {
+    setWindowTitle(sSkinProvider1->title(caption_));
+}
+
+void TForm1::sRadioButton7Click() {
+    ApplyLanguage(LanguageChoice::Automatic);
+    Calculation380();
+}
+void TForm1::sRadioButton8Click() {
+    ApplyLanguage(LanguageChoice::Russian);
+    Calculation380();
+}
+void TForm1::sRadioButton9Click() {
+    ApplyLanguage(LanguageChoice::English);
+    Calculation380();
+}
+
+void TForm1::sCheckBox1Click() {
+    sSkinManager1->setActive(ui->sCheckBox1->isChecked());
+}
+
+// ---------------------------------------------------------------- help page
+
+bool TForm1::HelpPageActive() const {
+    const QTabWidget* pages = ui->sPageControl1;
+    return pages->currentIndex() == pages->count() - 1;
+}
+
+void TForm1::sPageControl1Change() {
+    // A help page that has loaded keeps its document and history.
+    if (HelpPageActive() && ui->WebBrowser1 && ui->WebBrowser1->ReadyState() < 2)
+        LoadHelpStartPage();
+}
+
+void TForm1::sPageControl1TabMouseLeave(int /*tabIndex*/) {
+    if (isActiveWindow())
+        ActivateHelpIfShown();
+}
+
+void TForm1::ActivateHelpIfShown() {
+    if (HelpPageActive())
+        ActivateHelpBrowser();
+}
+
+void TForm1::ActivateHelpBrowser() {
+    // Keys and the wheel act on the page at once, without a click into it.
+    if (ui->WebBrowser1 && ui->WebBrowser1->HasDocument())
+        ui->WebBrowser1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::ToolButton8Click() {
+    if (ui->WebBrowser1)
+        ui->WebBrowser1->Navigate(THelpBrowser::StartAddress());
+}
+void TForm1::ToolButton5Click() {
+    if (ui->WebBrowser1)
+        ui->WebBrowser1->GoBack();
+}
+void TForm1::ToolButton6Click() {
+    if (ui->WebBrowser1)
+        ui->WebBrowser1->GoForward();
+}
+
+void TForm1::WebBrowser1BeforeNavigate2(const QString& address, bool* cancel) {
+    // Web and mail addresses go to the system; the viewer stays on its page.
+    if (ui->WebBrowser1)
+        ui->WebBrowser1->HandOverWebAddress(address, cancel);
+}
+
+void TForm1::WebBrowser1CommandStateChange(int command, bool enable) {
+    if (command == THelpBrowser::CSC_NAVIGATEFORWARD)
+        ui->ToolButton6->setEnabled(enable);
+    else if (command == THelpBrowser::CSC_NAVIGATEBACK)
+        ui->ToolButton5->setEnabled(enable);
+}
+
+void TForm1::WebBrowser1NavigateComplete2(const QString& /*address*/) {
+    SetDocumentBorder(false);
+}
+
+void TForm1::SetDocumentBorder(bool visible) {
+    if (ui->WebBrowser1)
+        ui->WebBrowser1->SetDocumentBorder(visible);
 }

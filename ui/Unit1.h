@@ -22,13 +22,19 @@
 // settings, language files and tests find them by the same names.
 
 #include "calc/LabelWrite.h"
+#include "ui/SkinManager.h"
+#include "ui/TsSkinProvider.h"
 
+#include <QFont>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 class QLabel;
 
@@ -38,6 +44,8 @@ class TForm1;
 
 class TForm1 : public QWidget {
     Q_OBJECT
+    // The caption without the added title; the language files translate it.
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 
 public:
     // applicationDirectory empty: the directory of the running executable.
@@ -49,8 +57,21 @@ public:
     // Where the style manager looks for style files.
     const QString& SkinDirectory() const { return skinDirectory_; }
 
+    QString Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
     // The controls, by the names of the window description.
     std::unique_ptr<Ui::TForm1> ui;
+
+    // Styling of every window, and the title addition while styled. Made
+    // once the controls exist, so the style sheet polishes them with the
+    // window's fonts; owned by the window.
+    SkinManager* sSkinManager1 = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr;
+
+    // The settings file: read while the window is created, written at close.
+    void OpenConfig();
+    void SaveConfig();
 
 public slots:
     void Calculation380();
@@ -84,6 +105,22 @@ public slots:
     void sDecimalSpinEdit5Change();
     void sRadioButton2Click();
 
+    // Interface page.
+    void sRadioButton7Click();
+    void sRadioButton8Click();
+    void sRadioButton9Click();
+    void sCheckBox1Click();
+
+    // Page control and help page.
+    void sPageControl1Change();
+    void sPageControl1TabMouseLeave(int tabIndex);
+    void ToolButton8Click();
+    void ToolButton5Click();
+    void ToolButton6Click();
+    void WebBrowser1BeforeNavigate2(const QString& address, bool* cancel);
+    void WebBrowser1CommandStateChange(int command, bool enable);
+    void WebBrowser1NavigateComplete2(const QString& address);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -96,11 +133,23 @@ private:
     void FormPaint();
     void FormClose();
 
+    void ActivateHelpIfShown();
+    void ActivateHelpBrowser();
+    void LoadHelpStartPage();
+    void SetDocumentBorder(bool visible);
+    bool HelpPageActive() const;
+    void updateTitle();
+    void restoreDesignFonts();
+
     void connectHandlers();
     void writeLabels(const calc::LabelWrites& writes);
 
     QString applicationDirectory_;
     QString skinDirectory_;
+    QString caption_;
+    int hoveredTab_ = -1;
+    // The fonts of the form, as built, for every control.
+    std::vector<std::pair<QPointer<QWidget>, QFont>> designFonts_;
     // Output labels of the three pages, looked up once.
     std::unordered_map<std::string, QLabel*> labels_;
 };

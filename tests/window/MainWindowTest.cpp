@@ -232,7 +232,8 @@ TEST_F(MainWindowTest, EyeButtonShowsAndHidesTheTrace) {
 }
 
 TEST_F(MainWindowTest, WindowFrameAndPages) {
-    EXPECT_EQ(form_->windowTitle(), "Бримсота v.1.5");
+    // Styled by default: the added title follows the caption.
+    EXPECT_EQ(form_->windowTitle(), "Бримсота v.1.5 - расчёт технических потерь в сетях 0,4 кВ");
     // The design size, unless a wider fallback font needs more room.
     const QSize design = QSize(834, 562).expandedTo(form_->layout()->totalMinimumSize());
     EXPECT_EQ(form_->size(), design);
