@@ -75,7 +75,10 @@ protected:
         Localizer::Instance().SetAutoTranslate(true);
         Localizer::Instance().LoadLanguage(dir.filePath("empty"));
     }
+    // As ApplyLanguage does for a file it found; the window's own start-up
+    // found none and switched automatic translation off.
     void Load(const char* base) {
+        Localizer::Instance().SetAutoTranslate(true);
         Localizer::Instance().LoadLanguage(QDir(LanguageDir()).filePath(QString::fromUtf8(base)));
     }
     template <class T> T* get(const char* name) {
