@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLabel>
@@ -44,6 +45,13 @@ protected:
         savedSeparator_ = ProgramNumberFormat().decimalSeparator;
         ProgramNumberFormat().decimalSeparator = ",";
         ASSERT_TRUE(dir_.isValid());
+        // The worked examples use the design material; a first start without
+        // a settings file would pick item 2 of the lists instead.
+        QFile settings(dir_.filePath(QStringLiteral("бримсота.ini")));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("[INTERFACE_380]\nResistivity=Алюминий, провод (0,0287)\n"
+                       "[INTERFACE_220]\nResistivity_220=Алюминий, провод (0,0287)\n");
+        settings.close();
         form_ = std::make_unique<TForm1>(dir_.path());
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
