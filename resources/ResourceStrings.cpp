@@ -71,7 +71,9 @@ std::array<std::optional<std::string>, Count()>& Current() {
 
 } // namespace
 
-const Entry* Table() { return kTable.data(); }
+const Entry* Table() {
+    return kTable.data();
+}
 
 std::string Get(Str id) {
     const auto i = static_cast<std::size_t>(id);

@@ -65,7 +65,9 @@ struct Entry {
 
 // The whole table, in the order of Str.
 const Entry* Table();
-constexpr int Count() { return static_cast<int>(Str::Count); }
+constexpr int Count() {
+    return static_cast<int>(Str::Count);
+}
 
 // The text in the language loaded last, or the built-in one.
 std::string Get(Str id);
